@@ -1,0 +1,71 @@
+#include "app/control_text.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QString>
+
+namespace shrink::gui {
+namespace {
+
+// Qt keeps a line break as "\n"; the engine reads and writes "\r\n".
+QString FromEngine(std::string_view text) {
+  QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return shown;
+}
+
+std::string ToEngine(QString shown) {
+  shown.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+  return shown.toStdString();
+}
+
+}  // namespace
+
+std::string ControlText(const QWidget* control) {
+  if (const auto* box = qobject_cast<const QPlainTextEdit*>(control)) {
+    return ToEngine(box->toPlainText());
+  }
+  if (const auto* line = qobject_cast<const QLineEdit*>(control)) return line->text().toStdString();
+  if (const auto* label = qobject_cast<const QLabel*>(control)) return ToEngine(label->text());
+  if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+    return button->text().toStdString();
+  }
+  if (const auto* group = qobject_cast<const QGroupBox*>(control)) {
+    return group->title().toStdString();
+  }
+  return control->windowTitle().toStdString();
+}
+
+void SetControlText(QWidget* control, std::string_view text) {
+  if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+    // setPlainText signals once, also when the text stays the same.
+    box->setPlainText(FromEngine(text));
+    return;
+  }
+  if (auto* line = qobject_cast<QLineEdit*>(control)) {
+    const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    // QLineEdit keeps quiet when the text stays the same; a write is a change
+    // all the same for whoever listens.
+    const bool unchanged = line->text() == shown;
+    line->setText(shown);
+    if (unchanged) Q_EMIT line->textChanged(shown);
+    return;
+  }
+  if (auto* label = qobject_cast<QLabel*>(control)) {
+    label->setText(FromEngine(text));
+    return;
+  }
+  const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+    button->setText(shown);
+  } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
+    group->setTitle(shown);
+  } else {
+    control->setWindowTitle(shown);
+  }
+}
+
+}  // namespace shrink::gui
