@@ -1,5 +1,6 @@
 #include "tools/extract_last_two.h"
 
+#include <algorithm>
 #include <array>
 
 #include "numbers/list_builder.h"
@@ -12,18 +13,21 @@ namespace {
 
 // "," and "\r\n" become one space each; tabs stay, so "12\t345" is one piece.
 std::string RewriteSeparators(std::string_view input) {
-  std::string rewritten;
-  rewritten.reserve(input.size());
-  for (std::size_t i = 0; i < input.size(); ++i) {
-    if (input[i] == ',') {
-      rewritten.push_back(' ');
-    } else if (input[i] == '\r' && i + 1 < input.size() && input[i + 1] == '\n') {
-      rewritten.push_back(' ');
-      ++i;
+  std::string rewritten(input);
+  std::replace(rewritten.begin(), rewritten.end(), ',', ' ');
+  // Most pastes hold no "\r\n" at all; only then is the text compacted.
+  std::size_t line_break = rewritten.find("\r\n");
+  if (line_break == std::string::npos) return rewritten;
+  std::size_t out = line_break;
+  for (std::size_t in = line_break; in < rewritten.size(); ++in) {
+    if (rewritten[in] == '\r' && in + 1 < rewritten.size() && rewritten[in + 1] == '\n') {
+      rewritten[out++] = ' ';
+      ++in;
     } else {
-      rewritten.push_back(input[i]);
+      rewritten[out++] = rewritten[in];
     }
   }
+  rewritten.resize(out);
   return rewritten;
 }
 
