@@ -39,8 +39,9 @@ stop_program() {
 }
 trap stop_program EXIT
 
-# The visible top-level windows of the program, one id a line.
-visible_windows() { retry xdotool search --onlyvisible --pid "$pid" || true; }
+# The visible top-level windows of the program, one id a line. Finding none (or losing the
+# connection) prints nothing, and the callers look again.
+visible_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true; }
 
 # Waits up to ten seconds for a visible window that is not one of those in $1.
 wait_for_new_window() {
@@ -82,9 +83,8 @@ for shot in "${shots[@]}"; do
     case $verb in
       open)
         read -r x y <<<"$args"
-        known=$(visible_windows)
         retry xdotool mousemove --window "$main" "$x" "$y" click 1
-        window=$(wait_for_new_window "$known") \
+        window=$(wait_for_new_window "$main") \
           || { echo "screenshot: the button at $x,$y opened no window for $name" >&2; exit 1; }
         sleep 0.3
         ;;
