@@ -12,6 +12,7 @@
 #include "app/control_text.h"
 #include "app/digit_key_filter.h"
 #include "app/double_click_filter.h"
+#include "app/text_box.h"
 #include "app/wrapping_button.h"
 
 namespace shrink::gui {
@@ -59,7 +60,7 @@ QLineEdit* MakeLineBox(QWidget* parent, ControlKind kind) {
 }
 
 QPlainTextEdit* MakeTextBox(QWidget* parent, ControlKind kind) {
-  auto* box = new QPlainTextEdit(parent);
+  auto* box = new TextBox(parent);
   box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -14,11 +14,11 @@ namespace shrink::gui {
 // | kButton         | WrappingButton  | caption wraps to fit the button    |                |
 // | kDigitBox       | QLineEdit       | keys 0-9 and "-" only, 10 chars    | empties it     |
 // | kBoldGroupBox   | QLineEdit       | any text, no length limit          | empties it     |
-// | kListBox        | QPlainTextEdit  | any text, Enter starts a line      | empties it     |
-// | kResultBox      | QPlainTextEdit  | read-only                          | copies it      |
+// | kListBox        | TextBox         | any text, Enter starts a line      | empties it     |
+// | kResultBox      | TextBox         | read-only                          | copies it      |
 // | kCountBox       | QLineEdit       | read-only, centred                 |                |
-// | kInputBox       | QPlainTextEdit  | any text, Enter starts a line      |                |
-// | kToolResultBox  | QPlainTextEdit  | read-only                          |                |
+// | kInputBox       | TextBox         | any text, Enter starts a line      |                |
+// | kToolResultBox  | TextBox         | read-only                          |                |
 //
 // Every multi-line box wraps its lines at the box width and keeps a vertical
 // scroll bar; Tab moves on to the next control rather than typing a tab, so
