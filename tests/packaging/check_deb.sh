@@ -72,6 +72,16 @@ exec_line=$(entry Exec)
 [ -x "$root/usr/bin/${exec_line%% *}" ] && pass "Exec names the installed binary" \
   || fail "Exec=$exec_line does not name an installed binary"
 
+# A release bumps the version in three places besides the build; a forgotten one shows here.
+version=$(field Version)
+changelog_version=$(gzip -dc "$root/usr/share/doc/numshrink/changelog.gz" | sed -n '1s/^numshrink (\([^)]*\)).*/\1/p')
+metainfo_version=$(grep -o '<release version="[^"]*"' "$root/usr/share/metainfo/io.github.numshrink.numshrink.metainfo.xml" \
+  | head -n 1 | cut -d'"' -f2)
+[ "$changelog_version" = "$version" ] && pass "changelog names version $version" \
+  || fail "the changelog's latest version is '$changelog_version', the package's $version"
+[ "$metainfo_version" = "$version" ] && pass "metainfo names release $version" \
+  || fail "the metainfo's latest release is '$metainfo_version', the package's $version"
+
 # The PNG header holds the width and height as big-endian words at bytes 16 and 20.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8}'; }
 icon=$(entry Icon)
