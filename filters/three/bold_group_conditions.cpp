@@ -16,7 +16,7 @@ namespace {
 // A bold-group text "group=counts" read as typed: nothing is replaced or
 // trimmed, and anything after a second "=" is ignored.
 struct BoldGroup {
-  // How often each byte occurs in the group part: a repeated entry counts again.
+  // How often each digit occurs in the group part: a repeated entry counts again.
   std::array<std::size_t, 256> occurrences{};
   // Bit h is set when a hit count of h is accepted.
   std::uint16_t accepted_counts = 0;
@@ -24,7 +24,11 @@ struct BoldGroup {
   explicit BoldGroup(std::string_view text) {
     const auto equals = text.find('=');
     if (equals == std::string_view::npos) return;  // no count part: nothing passes
-    for (const char c : text.substr(0, equals)) ++occurrences[static_cast<unsigned char>(c)];
+    // Only a digit of the group can be hit: a letter or a byte of a Chinese
+    // character in it matches nothing, even in a pasted list holding the same.
+    for (const char c : text.substr(0, equals)) {
+      if (c >= '0' && c <= '9') ++occurrences[static_cast<unsigned char>(c)];
+    }
     std::string_view counts = text.substr(equals + 1);
     counts = counts.substr(0, counts.find('='));
     // 1 to 9 accept that count; every other byte, the digit 0 included, accepts 0.
