@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <QCloseEvent>
+#include <QList>
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
@@ -12,6 +14,8 @@
 #include "app/top_level_window.h"
 #include "filters/three/last_three_run.h"
 #include "filters/two/last_two_run.h"
+#include "tools/intersect_windows.h"
+#include "tools/three_two_tool_window.h"
 
 namespace shrink::gui {
 namespace {
@@ -49,6 +53,20 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   connect(button("按钮4"), &QPushButton::clicked, this, &MainWindow::ClearLastThree);
   connect(button("按钮1"), &QPushButton::clicked, this, &MainWindow::ShrinkLastTwo);
   connect(button("按钮2"), &QPushButton::clicked, this, &MainWindow::ClearLastTwo);
+  connect(button("按钮5"), &QPushButton::clicked, this,
+          [this] { OpenToolWindow(last_three_intersect_); });
+  connect(button("按钮6"), &QPushButton::clicked, this,
+          [this] { OpenToolWindow(last_two_intersect_); });
+  connect(button("按钮7"), &QPushButton::clicked, this,
+          [this] { OpenToolWindow(three_two_tool_); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  const QList<QWidget*> tools{last_three_intersect_, last_two_intersect_, three_two_tool_};
+  for (QWidget* tool : tools) {
+    if (tool != nullptr) tool->close();
+  }
+  QWidget::closeEvent(event);
 }
 
 void MainWindow::ShrinkLastThree() {
