@@ -6,14 +6,18 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QString>
+#include <QTextDocument>
 
 namespace shrink::gui {
 namespace {
 
-// Qt keeps a line break as "\n"; the engine reads and writes "\r\n".
+// Qt keeps a line break as "\n"; the engine reads and writes "\r\n". A lone
+// "\r" is a line break of its own, as Qt shows it when it is pasted, so a
+// written text and the same text pasted look and read back alike.
 QString FromEngine(std::string_view text) {
   QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  shown.replace(u'\r', u'\n');
   return shown;
 }
 
@@ -22,11 +26,25 @@ std::string ToEngine(QString shown) {
   return shown.toStdString();
 }
 
+// A multi-line box keeps each line break as a paragraph separator (U+2029),
+// whatever was pasted: "\n", "\r\n", a lone "\r" or U+2029 itself. A pasted
+// U+2028 stays inside its paragraph but is drawn as a line break all the
+// same. Both read as "\r\n", the break the user sees; every other character
+// reads as it is. (toPlainText() would also turn a no-break space into a
+// plain space, which the lists would then take for a separator the user
+// never typed, and a rewrite of the box would lose.)
+std::string BoxText(const QPlainTextEdit* box) {
+  QString text = box->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+  text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+  return text.toStdString();
+}
+
 }  // namespace
 
 std::string ControlText(const QWidget* control) {
   if (const auto* box = qobject_cast<const QPlainTextEdit*>(control)) {
-    return ToEngine(box->toPlainText());
+    return BoxText(box);
   }
   if (const auto* line = qobject_cast<const QLineEdit*>(control)) return line->text().toStdString();
   if (const auto* label = qobject_cast<const QLabel*>(control)) return ToEngine(label->text());

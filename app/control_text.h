@@ -1,6 +1,9 @@
 // Reading and writing the text of any control of a form as UTF-8, with the
 // line-break convention the engine relies on: a line break in a multi-line
 // box or a label reads as "\r\n", and "\r\n" written shows as one line break.
+// A multi-line box shows a lone "\r" or "\n", U+2028 and U+2029 as line
+// breaks too, so they read as "\r\n"; every other character, NUL and the
+// no-break space included, reads back exactly as it was written or pasted.
 #pragma once
 
 #include <string>

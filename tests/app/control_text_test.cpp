@@ -1,5 +1,7 @@
 // Reading and writing control texts: the "\r\n" convention and one
 // textChanged per write.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -83,6 +85,52 @@ class ControlTextTest : public QObject {
       QCOMPARE(label->text().count(u'\n') + 1, shownLines);
       QVERIFY(!label->text().contains(u'\r'));
     }
+  }
+
+  // What a user may paste from a chat window or a web page. A multi-line box
+  // reads every line break it shows as "\r\n" and every other character as
+  // it came; a single-line box reads exactly what it holds. Writing the text
+  // read back changes nothing, as a rewrite of a box relies on.
+  void pastedAndWrittenTextReadsBack_data() {
+    QTest::addColumn<QByteArray>("control");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("readBack");
+    const QByteArray list("编辑框3");
+    const QByteArray bold("编辑框2");
+    using namespace Qt::StringLiterals;
+    QTest::newRow("list box, NUL") << list << "1\0 2"_ba << "1\0 2"_ba;
+    QTest::newRow("list box, lone CR") << list << "12\r34"_ba << "12\r\n34"_ba;
+    QTest::newRow("list box, lone LF") << list << "12\n34"_ba << "12\r\n34"_ba;
+    QTest::newRow("list box, CR before CRLF") << list << "12\r\r\n34"_ba << "12\r\n\r\n34"_ba;
+    QTest::newRow("list box, U+2028") << list << "12\u202834"_ba << "12\r\n34"_ba;
+    QTest::newRow("list box, U+2029") << list << "12\u202934"_ba << "12\r\n34"_ba;
+    QTest::newRow("list box, no-break space") << list << "12\u00a034"_ba << "12\u00a034"_ba;
+    QTest::newRow("list box, full-width space") << list << "12\u300034"_ba << "12\u300034"_ba;
+    QTest::newRow("list box, right-to-left marks")
+        << list << "\u200f123\u202e 456\u202c"_ba << "\u200f123\u202e 456\u202c"_ba;
+    QTest::newRow("list box, emoji and combining marks")
+        << list << "\U0001F600 12\u0301 e\u0301\u0302"_ba << "\U0001F600 12\u0301 e\u0301\u0302"_ba;
+    QTest::newRow("bold-group box, NUL") << bold << "12\0=1"_ba << "12\0=1"_ba;
+    QTest::newRow("bold-group box, line breaks")
+        << bold << "1\r2\n3\r\n4\u20285\u20296"_ba << "1\r2\n3\r\n4\u20285\u20296"_ba;
+    QTest::newRow("bold-group box, no-break space") << bold << "12\u00a0=1"_ba << "12\u00a0=1"_ba;
+  }
+  void pastedAndWrittenTextReadsBack() {
+    QFETCH(QByteArray, control);
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, readBack);
+    QWidget* box = FindControl(form_.get(), control.constData());
+    const std::string expected = readBack.toStdString();
+
+    SetControlText(box, text.toStdString());
+    QCOMPARE(ControlText(box), expected);
+    SetControlText(box, ControlText(box));
+    QCOMPARE(ControlText(box), expected);
+
+    SetControlText(box, "");
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(ControlText(box), expected);
   }
 
   void windowCaption() {
