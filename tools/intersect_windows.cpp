@@ -1,5 +1,6 @@
 #include "tools/intersect_windows.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <string>
 #include <string_view>
@@ -19,7 +20,10 @@ IntersectWindow::IntersectWindow(std::span<const ControlSpec> form, const Window
   bases_ = {FormControl(this, "编辑框1"), FormControl(this, "编辑框2"),
             FormControl(this, "编辑框3"), FormControl(this, "编辑框4")};
   result_ = FormControl(this, "编辑框5");
-  count_ = FormControl(this, "标签1");
+  // The count sits centred between the two buttons.
+  auto* count = FormControl<QLabel>(this, "标签1");
+  count->setAlignment(Qt::AlignCenter);
+  count_ = count;
 
   connect(FormControl<QPushButton>(this, "按钮1"), &QPushButton::clicked, this,
           &IntersectWindow::Intersect);
