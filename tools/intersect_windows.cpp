@@ -12,6 +12,7 @@
 #include "tools/intersections.h"
 
 namespace shrink::gui {
+
 IntersectWindow::IntersectWindow(std::span<const ControlSpec> form, const WindowSpec& spec,
                                  int width)
     : width_(width) {
