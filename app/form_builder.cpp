@@ -6,9 +6,9 @@
 #include <QPlainTextEdit>
 #include <QTextOption>
 #include <QWidget>
-#include <limits>
 
 #include "app/box_actions.h"
+#include "app/box_limits.h"
 #include "app/control_text.h"
 #include "app/digit_key_filter.h"
 #include "app/double_click_filter.h"
@@ -48,7 +48,10 @@ QLineEdit* MakeLineBox(QWidget* parent, ControlKind kind) {
       DoubleClickFilter::Install(box, [box] { ClearBoxOnDoubleClick(box); });
       break;
     case ControlKind::kBoldGroupBox:
-      box->setMaxLength(std::numeric_limits<int>::max());
+      box->setMaxLength(kBoldGroupCharacterLimit);
+      // Told once the paste or the keystroke that met the limit is done.
+      QObject::connect(box, &QLineEdit::inputRejected, box, [box] { TellBoldGroupBoxFull(box); },
+                       Qt::QueuedConnection);
       DoubleClickFilter::Install(box, [box] { ClearBoxOnDoubleClick(box); });
       break;
     default:  // the count box

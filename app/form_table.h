@@ -13,7 +13,7 @@ namespace shrink::gui {
 // | kLabel          | QLabel          | plain text; "\r\n" starts a line   |                |
 // | kButton         | WrappingButton  | caption wraps to fit the button    |                |
 // | kDigitBox       | QLineEdit       | keys 0-9 and "-" only, 10 chars    | empties it     |
-// | kBoldGroupBox   | QLineEdit       | any text, no length limit          | empties it     |
+// | kBoldGroupBox   | QLineEdit       | any text, 32767 chars, told        | empties it     |
 // | kListBox        | TextBox         | any text, Enter starts a line      | empties it     |
 // | kResultBox      | TextBox         | read-only                          | copies it      |
 // | kCountBox       | QLineEdit       | read-only, centred                 |                |
@@ -23,8 +23,10 @@ namespace shrink::gui {
 // Every multi-line box wraps its lines at the box width and keeps a vertical
 // scroll bar; Tab moves on to the next control rather than typing a tab, so
 // the keyboard can walk the form (pasted tabs still arrive). Emptying by
-// double-click can be undone with Ctrl+Z in that box. The kind is also set as
-// the widget's "boxKind" property, which the themed look styles.
+// double-click can be undone with Ctrl+Z in that box. A paste that would take
+// a multi-line box past its limits is refused with a message (box_limits.h).
+// The kind is also set as the widget's "boxKind" property, which the themed
+// look styles.
 enum class ControlKind {
   kGroupBox,
   kLabel,

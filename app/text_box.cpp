@@ -1,6 +1,9 @@
 #include "app/text_box.h"
 
 #include <QMimeData>
+#include <QString>
+
+#include "app/box_limits.h"
 
 namespace shrink::gui {
 
@@ -11,7 +14,12 @@ void TextBox::insertFromMimeData(const QMimeData* source) {
     QPlainTextEdit::insertFromMimeData(source);
     return;
   }
-  insertPlainText(source->text());
+  const QString text = source->text();
+  if (!PasteFits(*this, text)) {
+    TellPasteRefused(this);
+    return;
+  }
+  insertPlainText(text);
   ensureCursorVisible();
 }
 

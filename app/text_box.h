@@ -5,7 +5,8 @@
 // would first build the pasted text as a document fragment of its own and then
 // copy that into the box, paying twice for every line; inserting the plain
 // text once halves the time of such a paste. The result is the same text,
-// one undo step, with the cursor after it.
+// one undo step, with the cursor after it. A paste that would take the box
+// past its limits (box_limits.h) is refused with a message.
 #pragma once
 
 #include <QPlainTextEdit>

@@ -9,9 +9,9 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <climits>
 #include <memory>
 
+#include "app/box_limits.h"
 #include "app/form_builder.h"
 #include "app/wrapping_button.h"
 #include "find_control.h"
@@ -88,7 +88,8 @@ class FormBuilderTest : public QObject {
     QTest::addColumn<int>("maxLength");
     QTest::addColumn<bool>("centred");
     QTest::newRow("digit box") << QByteArray("编辑框1") << false << 10 << false;
-    QTest::newRow("bold-group box") << QByteArray("编辑框35") << false << INT_MAX << false;
+    QTest::newRow("bold-group box")
+        << QByteArray("编辑框35") << false << shrink::gui::kBoldGroupCharacterLimit << false;
     QTest::newRow("count box") << QByteArray("编辑框47") << true << 32767 << true;
   }
   void singleLineKinds() {
