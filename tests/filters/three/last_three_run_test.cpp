@@ -3,30 +3,20 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "filters/two/last_two_run.h"
-#include "numbers/count_label.h"
-#include "numbers/number_list.h"
 #include "tests/filters/map_boxes.h"
+#include "tests/filters/run_checks.h"
 
 namespace shrink {
 namespace {
 
+using test_support::DocumentedStep;
 using test_support::MapBoxes;
 
-// The panel's boxes, their operations and their order as users know them,
-// each with a condition text that tells the operation apart from its
-// neighbours.
-struct DocumentedStep {
-  int box;
-  Condition op;
-  std::string_view condition;
-};
+// The panel's boxes, their operations and their order as users know them.
 constexpr DocumentedStep kDocumentedSteps[] = {
     {1, KeepBoldDigit, "1"},          {2, DropBoldDigit, "1"},
     {3, KeepHundredsDigit, "1"},      {4, DropHundredsDigit, "1"},
@@ -46,26 +36,12 @@ constexpr DocumentedStep kDocumentedSteps[] = {
 };
 
 TEST(ShrinkLastThreeTest, EveryBoxAppliesItsOperationToTheFullSet) {
-  const std::string full_set = MakeFullSet(3);
-  for (const DocumentedStep& step : kDocumentedSteps) {
-    MapBoxes boxes;
-    boxes.texts[step.box] = std::string(step.condition);
-    ShrinkLastThree(boxes);
-    const std::string expected = step.op(full_set, step.condition);
-    EXPECT_EQ(boxes.texts[46], expected) << "box " << step.box;
-    EXPECT_EQ(boxes.texts[47], CountLabel(expected)) << "box " << step.box;
-  }
+  test_support::ExpectEachBoxAppliesItsOperation(kDocumentedSteps, ShrinkLastThree, 3, {46, 47});
 }
 
 TEST(ShrinkLastThreeTest, ReadsEachBoxOnceInOrderThenTheResultBack) {
-  MapBoxes boxes;
-  for (const DocumentedStep& step : kDocumentedSteps) boxes.texts[step.box] = "0123456789=0123";
-  ShrinkLastThree(boxes);
-  std::vector<int> expected;
-  for (const DocumentedStep& step : kDocumentedSteps) expected.push_back(step.box);
-  expected.push_back(46);
-  EXPECT_EQ(boxes.reads, expected);
-  EXPECT_EQ(boxes.writes, (std::vector<int>{46, 47}));
+  test_support::ExpectReadsEachBoxOnceInOrder(kDocumentedSteps, ShrinkLastThree, "0123456789=0123",
+                                              {46, 47});
 }
 
 TEST(ShrinkLastThreeTest, Results) {
@@ -106,33 +82,14 @@ TEST(ShrinkLastThreeTest, Results) {
 }
 
 TEST(ShrinkLastThreeTest, EachRunStartsAgainFromTheFullSet) {
-  MapBoxes boxes;
-  boxes.texts = {{3, "12"}, {46, "000"}, {47, "计1注"}};
-  ShrinkLastThree(boxes);
-  const std::string first = boxes.texts[46];
-  ShrinkLastThree(boxes);
-  EXPECT_EQ(boxes.texts[46], first);
-  EXPECT_EQ(boxes.texts[47], "计200注");
-}
-
-// Every box of both panels, each with its own text.
-MapBoxes FilledPanels() {
-  MapBoxes boxes;
-  for (int box = 1; box <= 47; ++box) boxes.texts[box] = "text " + std::to_string(box);
-  return boxes;
+  test_support::ExpectEachRunStartsFromTheFullSet(
+      ShrinkLastThree, {{3, "12"}, {46, "000"}, {47, "计1注"}}, {46, 47}, "计200注");
 }
 
 TEST(ClearLastThreeTest, EmptiesTheConditionsAndTheResultInOrder) {
-  MapBoxes boxes = FilledPanels();
-  ClearLastThree(boxes);
-  const std::vector<int> cleared{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
-                                 16, 17, 18, 35, 36, 37, 38, 39, 40, 42, 43, 44, 45, 46};
-  EXPECT_EQ(boxes.writes, cleared);
-  const MapBoxes untouched = FilledPanels();
-  for (int box = 1; box <= 47; ++box) {
-    const bool emptied = std::find(cleared.begin(), cleared.end(), box) != cleared.end();
-    EXPECT_EQ(boxes.texts[box], emptied ? "" : untouched.texts.at(box)) << "box " << box;
-  }
+  constexpr int kCleared[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
+                              16, 17, 18, 35, 36, 37, 38, 39, 40, 42, 43, 44, 45, 46};
+  test_support::ExpectClearsExactly(ClearLastThree, kCleared);
 }
 
 // The sum-span codes survive "清空" and take part in the next run.
@@ -151,14 +108,8 @@ TEST(ClearLastThreeTest, KeepsTheCombinationCodesAndTheCount) {
 }
 
 TEST(ClearLastThreeTest, TheOtherPanelsClearLeavesThisOne) {
-  MapBoxes boxes = FilledPanels();
-  ClearLastTwo(boxes);
-  const MapBoxes untouched = FilledPanels();
-  for (int box = 1; box <= 47; ++box) {
-    if (box < 19 || box > 34) {
-      EXPECT_EQ(boxes.texts[box], untouched.texts.at(box)) << "box " << box;
-    }
-  }
+  test_support::ExpectLeavesBoxes(ClearLastTwo, 1, 18);
+  test_support::ExpectLeavesBoxes(ClearLastTwo, 35, 47);
 }
 
 }  // namespace

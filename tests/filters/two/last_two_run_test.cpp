@@ -3,30 +3,21 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "filters/three/last_three_run.h"
-#include "numbers/count_label.h"
 #include "numbers/number_list.h"
 #include "tests/filters/map_boxes.h"
+#include "tests/filters/run_checks.h"
 
 namespace shrink {
 namespace {
 
+using test_support::DocumentedStep;
 using test_support::MapBoxes;
 
-// The panel's boxes, their operations and their order as users know them,
-// each with a condition text that tells the operation apart from its
-// neighbours.
-struct DocumentedStep {
-  int box;
-  Condition op;
-  std::string_view condition;
-};
+// The panel's boxes, their operations and their order as users know them.
 constexpr DocumentedStep kDocumentedSteps[] = {
     {19, KeepBoldTwo, "1"},        {20, DropBoldTwo, "1"},      {21, KeepTensTwo, "1"},
     {22, DropTensTwo, "1"},        {23, KeepOnesDigit, "1"},    {24, DropOnesDigit, "1"},
@@ -36,26 +27,12 @@ constexpr DocumentedStep kDocumentedSteps[] = {
 };
 
 TEST(ShrinkLastTwoTest, EveryBoxAppliesItsOperationToTheFullSet) {
-  const std::string full_set = MakeFullSet(2);
-  for (const DocumentedStep& step : kDocumentedSteps) {
-    MapBoxes boxes;
-    boxes.texts[step.box] = std::string(step.condition);
-    ShrinkLastTwo(boxes);
-    const std::string expected = step.op(full_set, step.condition);
-    EXPECT_EQ(boxes.texts[33], expected) << "box " << step.box;
-    EXPECT_EQ(boxes.texts[34], CountLabel(expected)) << "box " << step.box;
-  }
+  test_support::ExpectEachBoxAppliesItsOperation(kDocumentedSteps, ShrinkLastTwo, 2, {33, 34});
 }
 
 TEST(ShrinkLastTwoTest, ReadsEachBoxOnceInOrderThenTheResultBack) {
-  MapBoxes boxes;
-  for (const DocumentedStep& step : kDocumentedSteps) boxes.texts[step.box] = "0123456789";
-  ShrinkLastTwo(boxes);
-  std::vector<int> expected;
-  for (const DocumentedStep& step : kDocumentedSteps) expected.push_back(step.box);
-  expected.push_back(33);
-  EXPECT_EQ(boxes.reads, expected);
-  EXPECT_EQ(boxes.writes, (std::vector<int>{33, 34}));
+  test_support::ExpectReadsEachBoxOnceInOrder(kDocumentedSteps, ShrinkLastTwo, "0123456789",
+                                              {33, 34});
 }
 
 TEST(ShrinkLastTwoTest, Results) {
@@ -86,40 +63,17 @@ TEST(ShrinkLastTwoTest, Results) {
 }
 
 TEST(ShrinkLastTwoTest, EachRunStartsAgainFromTheFullSet) {
-  MapBoxes boxes;
-  boxes.texts = {{21, "3"}, {33, "00"}, {34, "计1注"}};
-  ShrinkLastTwo(boxes);
-  const std::string first = boxes.texts[33];
-  ShrinkLastTwo(boxes);
-  EXPECT_EQ(boxes.texts[33], first);
-  EXPECT_EQ(boxes.texts[34], "计10注");
-}
-
-// Every box of both panels, each with its own text.
-MapBoxes FilledPanels() {
-  MapBoxes boxes;
-  for (int box = 1; box <= 47; ++box) boxes.texts[box] = "text " + std::to_string(box);
-  return boxes;
+  test_support::ExpectEachRunStartsFromTheFullSet(
+      ShrinkLastTwo, {{21, "3"}, {33, "00"}, {34, "计1注"}}, {33, 34}, "计10注");
 }
 
 TEST(ClearLastTwoTest, EmptiesTheConditionsAndTheResultInOrderAndKeepsTheCount) {
-  MapBoxes boxes = FilledPanels();
-  ClearLastTwo(boxes);
-  std::vector<int> cleared;
-  for (int box = 19; box <= 33; ++box) cleared.push_back(box);
-  EXPECT_EQ(boxes.writes, cleared);
-  const MapBoxes untouched = FilledPanels();
-  for (int box = 1; box <= 47; ++box) {
-    const bool emptied = std::find(cleared.begin(), cleared.end(), box) != cleared.end();
-    EXPECT_EQ(boxes.texts[box], emptied ? "" : untouched.texts.at(box)) << "box " << box;
-  }
+  constexpr int kCleared[] = {19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33};
+  test_support::ExpectClearsExactly(ClearLastTwo, kCleared);
 }
 
 TEST(ClearLastTwoTest, TheOtherPanelsClearLeavesThisOne) {
-  MapBoxes boxes = FilledPanels();
-  ClearLastThree(boxes);
-  const MapBoxes untouched = FilledPanels();
-  for (int box = 19; box <= 34; ++box) EXPECT_EQ(boxes.texts[box], untouched.texts.at(box)) << "box " << box;
+  test_support::ExpectLeavesBoxes(ClearLastThree, 19, 34);
 }
 
 TEST(ClearLastTwoTest, TheNextRunShowsTheFullSetAgain) {
