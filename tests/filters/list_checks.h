@@ -1,9 +1,11 @@
 // Helpers the condition tests share: reading a result back into members,
-// the keep/drop complement check, and seeded random lists and condition texts.
+// tables of results, the keep/drop complement check, and seeded random lists
+// and condition texts.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstddef>
 #include <random>
 #include <span>
@@ -129,6 +131,37 @@ inline void ExpectFullSetResults(std::span<const FullSetCase> cases, int width) 
     EXPECT_TRUE(result.ends_with(c.ends)) << c.name << ": " << result;
     EXPECT_FALSE(result.ends_with(' ')) << c.name;
   }
+}
+
+// A condition applied to the full set of a width with each single digit as
+// its text: how many members it keeps for the digits 0 to 9.
+struct DigitShareCase {
+  const char* name;
+  Condition op;
+  std::array<std::size_t, 10> counts;
+};
+
+inline void ExpectDigitShares(std::span<const DigitShareCase> cases, int width) {
+  const std::string full_set = MakeFullSet(width);
+  for (int value = 0; value <= 9; ++value) {
+    const std::string digit = std::to_string(value);
+    for (const DigitShareCase& c : cases) {
+      EXPECT_EQ(Members(c.op(full_set, digit)).size(), c.counts[value]) << c.name << " " << value;
+    }
+  }
+}
+
+// A condition applied to a short list, and its exact result.
+struct ListCase {
+  const char* name;
+  Condition op;
+  std::string_view list;
+  std::string_view condition;
+  std::string_view result;
+};
+
+inline void ExpectListResults(std::span<const ListCase> cases) {
+  for (const ListCase& c : cases) EXPECT_EQ(c.op(c.list, c.condition), c.result) << c.name;
 }
 
 // A keep condition and its drop twin.

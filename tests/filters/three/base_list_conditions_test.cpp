@@ -3,15 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <string_view>
-
 #include "tests/filters/list_checks.h"
 
 namespace shrink {
 namespace {
 
 using test_support::FullSetCase;
+using test_support::ListCase;
 using test_support::Twins;
 
 TEST(BaseListConditionsTest, FullSetResults) {
@@ -42,14 +40,7 @@ TEST(BaseListConditionsTest, FullSetResults) {
 }
 
 TEST(BaseListConditionsTest, OtherLists) {
-  struct Case {
-    const char* name;
-    Condition op;
-    std::string_view list;
-    std::string_view typed;
-    std::string_view result;
-  };
-  constexpr Case kCases[] = {
+  constexpr ListCase kCases[] = {
       {"repeated member keeps both copies", KeepListedThree, "123 456 123", "123", "123 123"},
       {"repeated member drops both copies", DropListedThree, "123 456 123", "123", "456"},
       {"empty list", KeepListedThree, "", "123", ""},
@@ -60,7 +51,7 @@ TEST(BaseListConditionsTest, OtherLists) {
       {"a list cut like the typed text", KeepListedThree, "000,001\r\n002", "002 000", "000 002"},
       {"a short member compares whole", KeepListedPairs, "5 123", "5", "5"},
   };
-  for (const Case& c : kCases) EXPECT_EQ(c.op(c.list, c.typed), c.result) << c.name;
+  test_support::ExpectListResults(kCases);
 }
 
 TEST(BaseListConditionsTest, DropIsTheComplementOfKeep) {

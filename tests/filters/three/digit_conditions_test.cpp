@@ -15,6 +15,7 @@ namespace shrink {
 namespace {
 
 using test_support::FullSetCase;
+using test_support::ListCase;
 using test_support::Members;
 using test_support::Twins;
 
@@ -74,14 +75,7 @@ TEST(DigitConditionsTest, CountsForEverySetOfListedDigits) {
 }
 
 TEST(DigitConditionsTest, ListsAreCutAtSpacesOnly) {
-  struct Case {
-    const char* name;
-    Condition op;
-    std::string_view list;
-    std::string_view condition;
-    std::string_view result;
-  };
-  constexpr Case kCases[] = {
+  constexpr ListCase kCases[] = {
       {"empty list", KeepBoldDigit, "", "0123456789", ""},
       {"empty list, drop", DropOnesDigit, "", "", ""},
       {"bold group's trailing space", KeepHundredsDigit, "100 200 ", "1", "100"},
@@ -95,7 +89,7 @@ TEST(DigitConditionsTest, ListsAreCutAtSpacesOnly) {
        "100 1"},
       {"empty members are never listed", DropBoldDigit, "100  200", "1", " 200"},
   };
-  for (const Case& c : kCases) EXPECT_EQ(c.op(c.list, c.condition), c.result) << c.name;
+  test_support::ExpectListResults(kCases);
 }
 
 TEST(DigitConditionsTest, DropIsTheComplementOfKeep) {

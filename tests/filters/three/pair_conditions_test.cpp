@@ -6,7 +6,6 @@
 
 #include <set>
 #include <string>
-#include <string_view>
 
 #include "numbers/number_list.h"
 #include "tests/filters/list_checks.h"
@@ -15,20 +14,14 @@ namespace shrink {
 namespace {
 
 using test_support::FullSetCase;
+using test_support::ListCase;
 using test_support::Members;
 using test_support::Twins;
 
 TEST(PairConditionsTest, OneMemberByItsPairs) {
-  struct Case {
-    const char* name;
-    Condition op;
-    std::string_view list;
-    std::string_view condition;
-    std::string_view result;
-  };
   // 190: sum tails 0, 9, 1; differences 8, 9, 1. 789: sum tails 5, 7, 6;
   // differences 1, 1, 2.
-  constexpr Case kCases[] = {
+  constexpr ListCase kCases[] = {
       {"sum tail of 1 and 9", KeepPairSum, "190", "0", "190"},
       {"no sum tail 8", KeepPairSum, "190", "8", ""},
       {"difference of 1 and 9", KeepPairDiff, "190", "8", "190"},
@@ -44,7 +37,7 @@ TEST(PairConditionsTest, OneMemberByItsPairs) {
       {"empty list, drop", DropPairSum, "", "", ""},
       {"bold group's trailing space", KeepPairSum, "190 222 ", "0", "190"},
   };
-  for (const Case& c : kCases) EXPECT_EQ(c.op(c.list, c.condition), c.result) << c.name;
+  test_support::ExpectListResults(kCases);
 }
 
 TEST(PairConditionsTest, FullSetResults) {

@@ -3,18 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <string>
 #include <string_view>
 
-#include "numbers/number_list.h"
 #include "tests/filters/list_checks.h"
 
 namespace shrink {
 namespace {
 
+using test_support::DigitShareCase;
 using test_support::FullSetCase;
-using test_support::Members;
+using test_support::ListCase;
 using test_support::Twins;
 
 TEST(SpanOfTest, LargestDigitMinusSmallest) {
@@ -38,16 +36,13 @@ TEST(SpanOfTest, LargestDigitMinusSmallest) {
 }
 
 TEST(SumSpanConditionsTest, EveryValueKeepsItsShareOfTheFullSet) {
-  constexpr std::array<std::size_t, 10> kNumbersWithSpan{10, 54, 96, 126, 144, 150, 144, 126, 96, 54};
-  const std::string full_set = MakeFullSet(3);
-  for (int value = 0; value <= 9; ++value) {
-    const std::string digit = std::to_string(value);
-    EXPECT_EQ(Members(KeepSumTail(full_set, digit)).size(), 100u) << "sum tail " << value;
-    EXPECT_EQ(Members(DropSumTail(full_set, digit)).size(), 900u) << "sum tail " << value;
-    EXPECT_EQ(Members(KeepSpan(full_set, digit)).size(), kNumbersWithSpan[value]) << "span " << value;
-    EXPECT_EQ(Members(DropSpan(full_set, digit)).size(), 1000 - kNumbersWithSpan[value])
-        << "span " << value;
-  }
+  constexpr DigitShareCase kCases[] = {
+      {"sum tail", KeepSumTail, {100, 100, 100, 100, 100, 100, 100, 100, 100, 100}},
+      {"drop sum tail", DropSumTail, {900, 900, 900, 900, 900, 900, 900, 900, 900, 900}},
+      {"span", KeepSpan, {10, 54, 96, 126, 144, 150, 144, 126, 96, 54}},
+      {"drop span", DropSpan, {990, 946, 904, 874, 856, 850, 856, 874, 904, 946}},
+  };
+  test_support::ExpectDigitShares(kCases, 3);
 }
 
 TEST(SumSpanConditionsTest, FullSetResults) {
@@ -73,21 +68,14 @@ TEST(SumSpanConditionsTest, FullSetResults) {
 }
 
 TEST(SumSpanConditionsTest, OtherLists) {
-  struct Case {
-    const char* name;
-    Condition op;
-    std::string_view list;
-    std::string_view condition;
-    std::string_view result;
-  };
-  constexpr Case kCases[] = {
+  constexpr ListCase kCases[] = {
       {"empty list", KeepSumTail, "", "0123456789", ""},
       {"empty list, drop", DropSpan, "", "", ""},
       {"bold group's trailing space", KeepSpan, "000 190 ", "9", "190"},
       {"sum tail of short members", KeepSumTail, "5 19 55", "09", "5 19"},
       {"span of a long member", KeepSpan, "12345", "4", "12345"},
   };
-  for (const Case& c : kCases) EXPECT_EQ(c.op(c.list, c.condition), c.result) << c.name;
+  test_support::ExpectListResults(kCases);
 }
 
 TEST(SumSpanConditionsTest, DropIsTheComplementOfKeep) {

@@ -3,30 +3,24 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <string>
-#include <string_view>
-
-#include "numbers/number_list.h"
 #include "tests/filters/list_checks.h"
 
 namespace shrink {
 namespace {
 
+using test_support::DigitShareCase;
 using test_support::FullSetCase;
-using test_support::Members;
+using test_support::ListCase;
 using test_support::Twins;
 
 TEST(TwoDigitConditionsTest, EveryValueKeepsItsShareOfTheFullSet) {
-  constexpr std::array<std::size_t, 10> kNumbersWithSpan{10, 18, 16, 14, 12, 10, 8, 6, 4, 2};
-  const std::string full_set = MakeFullSet(2);
-  for (int value = 0; value <= 9; ++value) {
-    const std::string digit = std::to_string(value);
-    EXPECT_EQ(Members(KeepBoldTwo(full_set, digit)).size(), 19u) << "bold " << value;
-    EXPECT_EQ(Members(KeepTensTwo(full_set, digit)).size(), 10u) << "tens " << value;
-    EXPECT_EQ(Members(KeepSumTailTwo(full_set, digit)).size(), 10u) << "sum tail " << value;
-    EXPECT_EQ(Members(KeepSpanTwo(full_set, digit)).size(), kNumbersWithSpan[value]) << "span " << value;
-  }
+  constexpr DigitShareCase kCases[] = {
+      {"bold", KeepBoldTwo, {19, 19, 19, 19, 19, 19, 19, 19, 19, 19}},
+      {"tens", KeepTensTwo, {10, 10, 10, 10, 10, 10, 10, 10, 10, 10}},
+      {"sum tail", KeepSumTailTwo, {10, 10, 10, 10, 10, 10, 10, 10, 10, 10}},
+      {"span", KeepSpanTwo, {10, 18, 16, 14, 12, 10, 8, 6, 4, 2}},
+  };
+  test_support::ExpectDigitShares(kCases, 2);
 }
 
 TEST(TwoDigitConditionsTest, FullSetResults) {
@@ -56,14 +50,7 @@ TEST(TwoDigitConditionsTest, FullSetResults) {
 }
 
 TEST(TwoDigitConditionsTest, OtherLists) {
-  struct Case {
-    const char* name;
-    Condition op;
-    std::string_view list;
-    std::string_view condition;
-    std::string_view result;
-  };
-  constexpr Case kCases[] = {
+  constexpr ListCase kCases[] = {
       {"equal digits: sum tail 8", KeepSumTailTwo, "44 55", "8", "44"},
       {"equal digits: sum tail 0", KeepSumTailTwo, "44 55", "0", "55"},
       {"span either way round", KeepSpanTwo, "13 31 22", "2", "13 31"},
@@ -72,7 +59,7 @@ TEST(TwoDigitConditionsTest, OtherLists) {
       {"empty list, sum tail", KeepSumTailTwo, "", "0", ""},
       {"empty list, span", DropSpanTwo, "", "0", ""},
   };
-  for (const Case& c : kCases) EXPECT_EQ(c.op(c.list, c.condition), c.result) << c.name;
+  test_support::ExpectListResults(kCases);
 }
 
 TEST(TwoDigitConditionsTest, DropIsTheComplementOfKeep) {

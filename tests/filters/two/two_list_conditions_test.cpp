@@ -4,15 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <string_view>
-
 #include "tests/filters/list_checks.h"
 
 namespace shrink {
 namespace {
 
 using test_support::FullSetCase;
+using test_support::ListCase;
 using test_support::Twins;
 
 TEST(TwoListConditionsTest, FullSetResults) {
@@ -36,14 +34,7 @@ TEST(TwoListConditionsTest, FullSetResults) {
 }
 
 TEST(TwoListConditionsTest, OtherLists) {
-  struct Case {
-    const char* name;
-    Condition op;
-    std::string_view list;
-    std::string_view typed;
-    std::string_view result;
-  };
-  constexpr Case kCases[] = {
+  constexpr ListCase kCases[] = {
       {"empty list", KeepListedTwo, "", "12", ""},
       {"empty list, drop", DropListedTwo, "", "12", ""},
       {"empty list, group", KeepGroupTwo, "", "12", ""},
@@ -51,7 +42,7 @@ TEST(TwoListConditionsTest, OtherLists) {
       {"repeated member", KeepGroupTwo, "21 12 21", "12", "21 12 21"},
       {"reversal is last then first character", KeepGroupTwo, "5 123", "55 31", "5 123"},
   };
-  for (const Case& c : kCases) EXPECT_EQ(c.op(c.list, c.typed), c.result) << c.name;
+  test_support::ExpectListResults(kCases);
 }
 
 TEST(TwoListConditionsTest, DropIsTheComplementOfKeep) {
