@@ -11,7 +11,6 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <map>
 #include <memory>
 #include <string>
 
