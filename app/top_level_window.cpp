@@ -46,17 +46,17 @@ class FrameFitter : public QObject {
 
 }  // namespace
 
-void SetUpFixedWindow(QWidget* window, const WindowSpec& spec) {
-  SetControlText(window, spec.caption);
+void SetUpFixedWindow(QWidget* window, const WindowSpec& window_spec) {
+  SetControlText(window, window_spec.caption);
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-  if (spec.minimise_button) flags |= Qt::WindowMinimizeButtonHint;
+  if (window_spec.minimise_button) flags |= Qt::WindowMinimizeButtonHint;
   window->setWindowFlags(flags);
   // The client area must hold every control, whatever the frame.
   const QRect controls = window->childrenRect();
   const QSize client_minimum(controls.x() + controls.width(), controls.y() + controls.height());
-  window->setFixedSize(spec.outer_size.expandedTo(client_minimum));
-  window->installEventFilter(new FrameFitter(window, spec.outer_size, client_minimum));
+  window->setFixedSize(window_spec.outer_size.expandedTo(client_minimum));
+  window->installEventFilter(new FrameFitter(window, window_spec.outer_size, client_minimum));
 }
 
 void ShowCentred(QWidget* window) {

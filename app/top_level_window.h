@@ -20,7 +20,7 @@ struct WindowSpec {
 // once a window manager has framed the window: until then the client area
 // gets the whole outer size, afterwards it shrinks by the frame, once, but
 // never below what its controls cover.
-void SetUpFixedWindow(QWidget* window, const WindowSpec& spec);
+void SetUpFixedWindow(QWidget* window, const WindowSpec& window_spec);
 
 // Shows the window centred on the screen it is on.
 void ShowCentred(QWidget* window);

@@ -13,11 +13,11 @@
 
 namespace shrink::gui {
 
-IntersectWindow::IntersectWindow(std::span<const ControlSpec> form, const WindowSpec& spec,
+IntersectWindow::IntersectWindow(std::span<const ControlSpec> form, const WindowSpec& window_spec,
                                  int width)
     : width_(width) {
   BuildForm(this, form);
-  SetUpFixedWindow(this, spec);
+  SetUpFixedWindow(this, window_spec);
   bases_ = {FormControl(this, "编辑框1"), FormControl(this, "编辑框2"),
             FormControl(this, "编辑框3"), FormControl(this, "编辑框4")};
   result_ = FormControl(this, "编辑框5");

@@ -17,7 +17,7 @@ class IntersectWindow : public QWidget {
   Q_OBJECT
 
  protected:
-  IntersectWindow(std::span<const ControlSpec> form, const WindowSpec& spec, int width);
+  IntersectWindow(std::span<const ControlSpec> form, const WindowSpec& window_spec, int width);
 
  private:
   void Intersect();

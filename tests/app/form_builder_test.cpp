@@ -56,14 +56,14 @@ class FormBuilderTest : public QObject {
   }
   void everyRowBecomesItsControl() {
     QFETCH(int, row);
-    const ControlSpec& spec = kForm[row];
-    QWidget* control = FindControl(form_.get(), spec.name);
+    const ControlSpec& expected = kForm[row];
+    QWidget* control = FindControl(form_.get(), expected.name);
     QVERIFY(control != nullptr);
-    const QString parent = QString::fromUtf8(spec.parent);
+    const QString parent = QString::fromUtf8(expected.parent);
     QCOMPARE(control->parentWidget() == form_.get() ? QString() : control->parentWidget()->objectName(),
              parent);
-    QCOMPARE(control->geometry(), QRect(spec.x, spec.y, spec.width, spec.height));
-    QCOMPARE(control->accessibleName(), QString::fromUtf8(spec.accessible_name));
+    QCOMPARE(control->geometry(), QRect(expected.x, expected.y, expected.width, expected.height));
+    QCOMPARE(control->accessibleName(), QString::fromUtf8(expected.accessible_name));
   }
 
   void textsAsWritten() {
