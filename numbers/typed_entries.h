@@ -35,6 +35,11 @@ class TypedEntries {
   mutable std::optional<std::unordered_set<std::string_view>> others_;
 };
 
+// The test of the direct list conditions: the member itself is an entry.
+[[nodiscard]] inline bool IsListed(std::string_view member, const TypedEntries& entries) {
+  return entries.Contains(member);
+}
+
 // The members of `list` for which `matches(member, entries)` holds, or does
 // not, as a list without trailing spaces. The list is cut like the typed text.
 template <class Matches>

@@ -6,10 +6,6 @@
 namespace shrink {
 namespace {
 
-bool IsListed(std::string_view member, const TypedEntries& entries) {
-  return entries.Contains(member);
-}
-
 bool HasListedLastTwo(std::string_view member, const TypedEntries& entries) {
   return entries.Contains(LastTwoOf(member));
 }

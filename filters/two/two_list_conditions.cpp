@@ -8,10 +8,6 @@
 namespace shrink {
 namespace {
 
-bool IsListed(std::string_view member, const TypedEntries& entries) {
-  return entries.Contains(member);
-}
-
 // A typed 12 stands for 21 too: the member matches through its reversal, its
 // last character followed by its first.
 bool IsListedEitherOrder(std::string_view member, const TypedEntries& entries) {
